@@ -1,0 +1,152 @@
+// The console dialogue that both programs share, seen through their binaries: how numbers
+// are read, what stops a run, and how a failed write is reported.
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <string>
+#include <vector>
+
+#include "programs.hpp"
+
+namespace {
+
+constexpr std::string_view first_prompt = "Enter aaaaaaaaaaaa:";
+constexpr std::string_view both_prompts = "Enter aaaaaaaaaaaa:Enter bbbbbbbbbbbb:";
+
+class dialogue_run : public testing::TestWithParam<build_target> {
+protected:
+    [[nodiscard]] run_result run(const std::string& program, std::string_view input,
+                                 const run_options& options = {}) const
+    {
+        return run_program(command_for(GetParam(), program), input, options);
+    }
+    [[nodiscard]] std::string message(std::string_view text) const
+    {
+        return std::string{text} + GetParam().line_end;
+    }
+};
+
+TEST_P(dialogue_run, reads_numbers_as_the_d_conversion_does)
+{
+    const std::vector<std::string> inputs = {
+        "7\n3\n",
+        "7 3",                          // both on one line, no line end at all
+        "7\r\n3\r\n",                   // a file edited on Windows
+        " \t\n\n\v\f+7\r\n\r\n\t3\n",   // every kind of white space, and a plus sign
+        "000000000000000000007 +0003",  // leading zeros
+        "7 3 and the rest is never read",
+        "7\n3x",                        // the characters after the second number stay unread
+    };
+    for (const std::string& input : inputs) {
+        SCOPED_TRACE("input: " + visible(input));
+        const run_result result = run("arithpair", input);
+        EXPECT_EQ(result.exit_status, 0) << result.describe();
+        EXPECT_EQ(result.out, completed_run(GetParam(), both_prompts, {10, 4, 21, 2, 1, 41, 42}));
+        EXPECT_EQ(result.err, "");
+    }
+}
+
+TEST_P(dialogue_run, reads_the_extremes_of_the_range)
+{
+    const run_result result = run("arithpair", "-2147483648 2147483647");
+    EXPECT_EQ(result.exit_status, 0) << result.describe();
+    // The difference -4294967295 wraps to 1; the sum -1 divided by 10 is 0.
+    EXPECT_EQ(result.out, completed_run(GetParam(), both_prompts,
+                                        {-1, 1, -2147483648, -1, -1, 10, 10}));
+}
+
+struct failed_read_case {
+    std::string input;
+    std::string_view prompts;  // what standard output holds when the run stops
+    std::string message;
+};
+
+TEST_P(dialogue_run, a_read_without_a_number_stops_the_run_before_any_result)
+{
+    const std::vector<failed_read_case> cases = {
+        {"", first_prompt, "arithpair: the first number is missing: the input has ended"},
+        {" \n\t\n", first_prompt, "arithpair: the first number is missing: the input has ended"},
+        {"seven 3", first_prompt, "arithpair: the first number is not a whole number"},
+        {"- 7 3", first_prompt, "arithpair: the first number is not a whole number"},
+        {"+", first_prompt, "arithpair: the first number is not a whole number"},
+        {"7", both_prompts, "arithpair: the second number is missing: the input has ended"},
+        // The letters after the first number stay unread and meet the second read.
+        {"7abc\n3\n", both_prompts, "arithpair: the second number is not a whole number"},
+        {"7 .5", both_prompts,
+         "arithpair: the second number is not a whole number"},
+        {"2147483648 1", first_prompt,
+         "arithpair: the first number is out of range (-2147483648 to 2147483647)"},
+        {"99999999999999999999999999999 1", first_prompt,
+         "arithpair: the first number is out of range (-2147483648 to 2147483647)"},
+        {"-2147483648 -2147483649", both_prompts,
+         "arithpair: the second number is out of range (-2147483648 to 2147483647)"},
+        {"1 4294967303", both_prompts,
+         "arithpair: the second number is out of range (-2147483648 to 2147483647)"},
+    };
+    for (const failed_read_case& c : cases) {
+        SCOPED_TRACE("input: " + visible(c.input));
+        const run_result result = run("arithpair", c.input);
+        EXPECT_EQ(result.exit_status, 1) << result.describe();
+        EXPECT_EQ(result.out, std::string{c.prompts} + GetParam().pause_text);
+        EXPECT_EQ(result.err, message(c.message));
+    }
+}
+
+TEST_P(dialogue_run, messages_name_the_program)
+{
+    const run_result result = run("squareloops", "4 x");
+    EXPECT_EQ(result.exit_status, 1) << result.describe();
+    EXPECT_EQ(result.out, "Enter AAAAAAAAAAAA:Enter BBBBBBBBBBBB:" + GetParam().pause_text);
+    EXPECT_EQ(result.err, message("squareloops: the second number is not a whole number"));
+}
+
+struct write_error_case {
+    std::string program;
+    std::string input;
+    output_kind output;
+    std::string message;
+};
+
+TEST_P(dialogue_run, a_failed_write_is_reported_and_fails_the_run)
+{
+    const std::vector<write_error_case> cases = {
+        {"arithpair", "7 3", output_kind::dev_full,
+         "arithpair: write error: No space left on device"},
+        {"arithpair", "7 3", output_kind::closed, "arithpair: write error: Bad file descriptor"},
+        {"squareloops", "2 4", output_kind::dev_full,
+         "squareloops: write error: No space left on device"},
+        // Four billion lines into a full disk: the listing stops at its first failed write.
+        {"squareloops", "-2147483648 2147483646", output_kind::dev_full,
+         "squareloops: write error: No space left on device"},
+        {"squareloops", "-2147483648 2147483646", output_kind::closed,
+         "squareloops: write error: Bad file descriptor"},
+    };
+    for (const write_error_case& c : cases) {
+        SCOPED_TRACE(c.program + " with input " + c.input);
+        run_options options;
+        options.output = c.output;
+        const run_result result = run(c.program, c.input, options);
+        EXPECT_EQ(result.exit_status, 1) << result.describe();
+        EXPECT_EQ(result.err, message(c.message));
+    }
+}
+
+TEST_P(dialogue_run, a_reader_that_leaves_early_ends_a_long_listing)
+{
+    run_options options;
+    options.read_at_most = 100'000;
+    const run_result killed = run("squareloops", "-2147483648 2147483646", options);
+    EXPECT_EQ(killed.signal, SIGPIPE) << killed.describe();
+    EXPECT_EQ(killed.err, "");
+
+    options.ignore_sigpipe = true;
+    const run_result reported = run("squareloops", "-2147483648 2147483646", options);
+    EXPECT_EQ(reported.exit_status, 1) << reported.describe();
+    EXPECT_EQ(reported.err, message("squareloops: write error: Broken pipe"));
+}
+
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(builds, dialogue_run, testing::ValuesIn(build_targets()),
+                         [](const auto& info) { return info.param.name; });
