@@ -45,9 +45,6 @@ void run_platform_pause() noexcept
     if (tcgetattr(STDIN_FILENO, &saved) != 0) {
         return;
     }
-    std::fputs("Press any key to continue . . . ", stdout);
-    std::fflush(stdout);
-
     // A signal that would end or stop the process while the terminal is raw is held back
     // until the terminal has been put back, so that no interruption leaves it broken.
     sigset_t stopping;
@@ -64,14 +61,17 @@ void run_platform_pause() noexcept
     raw.c_iflag &= ~static_cast<tcflag_t>(IXON);
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
-    // Keys typed before the message appeared are dropped: the pause waits for a new one.
+    // The terminal is raw before the message appears, so that a key pressed as soon as it
+    // shows is taken; keys typed before that are dropped: the pause waits for a new one.
     if (tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw) == 0) {
+        std::fputs("Press any key to continue . . . ", stdout);
+        std::fflush(stdout);
         wait_for_key_or_signal(stopping);
         // A key may send several characters (an arrow key sends three): drop the rest,
         // so that none of them reaches the shell.
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        std::fputs("\n", stdout);
+        std::fflush(stdout);
     }
-    std::fputs("\n", stdout);
-    std::fflush(stdout);
     sigprocmask(SIG_SETMASK, &previous, nullptr);
 }

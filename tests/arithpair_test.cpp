@@ -84,4 +84,4 @@ TEST_P(arithpair_run, ignores_its_arguments)
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(builds, arithpair_run, testing::ValuesIn(build_targets()),
-                         [](const auto& info) { return info.param.name; });
+                         build_name);

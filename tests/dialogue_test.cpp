@@ -149,4 +149,4 @@ TEST_P(dialogue_run, a_reader_that_leaves_early_ends_a_long_listing)
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(builds, dialogue_run, testing::ValuesIn(build_targets()),
-                         [](const auto& info) { return info.param.name; });
+                         build_name);

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "process.hpp"
 
 // The builds of the two programs that the tests run, and what a run of them should write.
@@ -44,4 +46,10 @@ struct build_target {
 inline void PrintTo(const build_target& target, std::ostream* out)
 {
     *out << target.name;
+}
+
+// Names a test instance after its build.
+[[nodiscard]] inline std::string build_name(const testing::TestParamInfo<build_target>& instance)
+{
+    return instance.param.name;
 }

@@ -32,12 +32,6 @@ protected:
             EXPECT_EQ(result.err, "") << result.describe();
         }
     }
-    void skip_unless_nests_fold() const
-    {
-        if (!GetParam().huge_nests) {
-            GTEST_SKIP() << "this build makes the nests' passes one by one: up to 2^62 of them";
-        }
-    }
 };
 
 TEST_P(squareloops_run, lists_squares_between_the_numbers_then_counts_passes)
@@ -68,7 +62,9 @@ TEST_P(squareloops_run, lists_squares_between_the_numbers_then_counts_passes)
 
 TEST_P(squareloops_run, squares_and_counts_wrap_modulo_2_to_the_32)
 {
-    skip_unless_nests_fold();
+    if (!GetParam().huge_nests) {
+        GTEST_SKIP() << "this build makes the nests' passes one by one: up to 2^62 of them";
+    }
     expect_runs({
         // 46340 squared is exact; the next two wrap. 46340 * 46342 = 2147488280 passes
         // wrap to -2147479016.
@@ -80,7 +76,9 @@ TEST_P(squareloops_run, squares_and_counts_wrap_modulo_2_to_the_32)
 
 TEST_P(squareloops_run, loops_bounded_by_2147483647_end_after_their_last_pass)
 {
-    skip_unless_nests_fold();
+    if (!GetParam().huge_nests) {
+        GTEST_SKIP() << "this build makes the nests' passes one by one: up to 2^62 of them";
+    }
     expect_runs({
         // 2147483647 squared is 2^62 - 2^32 + 1, which wraps to 1; so does the count of
         // 2147483647 * 2147483647 passes.
@@ -96,4 +94,4 @@ TEST_P(squareloops_run, loops_bounded_by_2147483647_end_after_their_last_pass)
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(builds, squareloops_run, testing::ValuesIn(build_targets()),
-                         [](const auto& info) { return info.param.name; });
+                         build_name);

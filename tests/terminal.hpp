@@ -1,0 +1,45 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <sys/types.h>
+#include <termios.h>
+
+// A program running on a real pseudo-terminal: what it writes is read as a terminal shows
+// it (with "\r\n" line ends and the echo of what is typed), and keys are typed at it.
+// Every wait has a deadline, so that a program that hangs fails the test.
+class terminal_session {
+public:
+    explicit terminal_session(const std::vector<std::string>& command);
+    ~terminal_session();
+    terminal_session(const terminal_session&) = delete;
+    terminal_session& operator=(const terminal_session&) = delete;
+
+    // Waits until the terminal has shown `text` after all that earlier waits consumed.
+    // Returns false at the deadline.
+    [[nodiscard]] bool expect(std::string_view text,
+                              std::chrono::milliseconds deadline = std::chrono::seconds(10));
+    void type(std::string_view keys);
+    // Waits for the program to end; the status as waitpid gives it, or nothing at the
+    // deadline.
+    [[nodiscard]] std::optional<int> wait_for_exit(
+        std::chrono::milliseconds deadline = std::chrono::seconds(10));
+    [[nodiscard]] bool running();
+    void send_signal(int number) const;
+    [[nodiscard]] termios attributes() const;
+    // All the terminal has shown, control characters made visible.
+    [[nodiscard]] std::string transcript() const;
+
+private:
+    void read_available(std::chrono::milliseconds wait);
+
+    int master_ = -1;
+    pid_t child_ = -1;
+    std::optional<int> status_;
+    std::string shown_;
+    std::size_t consumed_ = 0;
+};
