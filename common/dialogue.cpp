@@ -86,7 +86,7 @@ void leave_unread(int c) noexcept
 
 [[noreturn]] void stop_with_write_error(std::string_view program)
 {
-    stop_with_error(program, "write error", errno);
+    stop_with_error(program, "write error", write_error_number());
 }
 
 // Writes "program: what" as one line on standard error.
@@ -185,7 +185,7 @@ int end_run(std::string_view program)
     pause_console();
     // The pause may have written to standard output too.
     if (!flush_standard_output()) {
-        report(program, std::string{"write error: "} + std::strerror(errno));
+        report(program, std::string{"write error: "} + std::strerror(write_error_number()));
         return EXIT_FAILURE;
     }
     return EXIT_SUCCESS;

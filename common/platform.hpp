@@ -12,11 +12,21 @@
 [[nodiscard]] inline bool write_standard_output(const char* text, std::size_t size) noexcept
 {
 #if defined(_WIN32)
-    return _fwrite_nolock(text, 1, size, stdout) == size;
+    // The C runtime that MinGW-w64 links against has no unlocked fwrite; its unlocked
+    // putc stores straight into the stream's buffer.
+    for (std::size_t i = 0; i < size; ++i) {
+        if (_putc_nolock(text[i], stdout) == EOF) {
+            return false;
+        }
+    }
+    return true;
 #else
     return fwrite_unlocked(text, 1, size, stdout) == size;
 #endif
 }
+
+// The errno value that says why the last write to standard output failed.
+[[nodiscard]] int write_error_number() noexcept;
 
 // The closing pause of the platform. On Windows the command interpreter runs "pause". On
 // Linux, whose interpreter has no such command, the equivalent wait: only when standard

@@ -36,6 +36,11 @@ void wait_for_key_or_signal(const sigset_t& stopping) noexcept
 
 }  // namespace
 
+int write_error_number() noexcept
+{
+    return errno;
+}
+
 void run_platform_pause() noexcept
 {
     if (isatty(STDIN_FILENO) == 0 || isatty(STDOUT_FILENO) == 0) {

@@ -1,6 +1,21 @@
 #include "platform.hpp"
 
+#include <cerrno>
 #include <cstdlib>
+
+#include <windows.h>
+
+int write_error_number() noexcept
+{
+    // A write to a pipe whose reader has gone fails with "the pipe is being closed" or "no
+    // process is on the other end of the pipe", which the C runtime reports as EINVAL; it
+    // is the broken pipe that it is on Linux.
+    const DWORD cause = GetLastError();
+    if (errno == EINVAL && (cause == ERROR_NO_DATA || cause == ERROR_PIPE_NOT_CONNECTED || cause == ERROR_BROKEN_PIPE)) {
+        return EPIPE;
+    }
+    return errno;
+}
 
 void run_platform_pause() noexcept
 {

@@ -12,13 +12,7 @@ namespace {
 
 constexpr std::string_view both_prompts = "Enter aaaaaaaaaaaa:Enter bbbbbbbbbbbb:";
 
-class arithpair_run : public testing::TestWithParam<build_target> {
-protected:
-    [[nodiscard]] run_result run(std::string_view input, const run_options& options = {}) const
-    {
-        return run_program(command_for(GetParam(), "arithpair"), input, options);
-    }
-};
+class arithpair_run : public program_test {};
 
 struct report_case {
     std::string input;
@@ -54,7 +48,7 @@ TEST_P(arithpair_run, reports_seven_lines_in_wrapping_arithmetic)
     };
     for (const report_case& c : cases) {
         SCOPED_TRACE("input: " + c.input);
-        const run_result result = run(c.input);
+        const run_result result = run("arithpair", c.input);
         EXPECT_EQ(result.exit_status, 0) << result.describe();
         EXPECT_EQ(result.out, completed_run(GetParam(), both_prompts, c.report))
             << result.describe();
@@ -64,17 +58,15 @@ TEST_P(arithpair_run, reports_seven_lines_in_wrapping_arithmetic)
 
 TEST_P(arithpair_run, zero_divisor_stops_after_sum_difference_and_product)
 {
-    const run_result result = run("5 0\n");
+    const run_result result = run("arithpair", "5 0\n");
     EXPECT_EQ(result.exit_status, 1) << result.describe();
-    EXPECT_EQ(result.out, std::string{both_prompts} + lines(GetParam(), {5, 5, 0}) +
-                              GetParam().pause_text);
-    EXPECT_EQ(result.err, "arithpair: division by zero" + GetParam().line_end);
+    EXPECT_EQ(result.out, std::string{both_prompts} + lines({5, 5, 0}) + GetParam().pause_text);
+    EXPECT_EQ(result.err, message("arithpair: division by zero"));
 }
 
 TEST_P(arithpair_run, ignores_its_arguments)
 {
-    const run_result result =
-        run_program(command_for(GetParam(), "arithpair", {"--help", "5", "-"}), "7 3");
+    const run_result result = run("arithpair", "7 3", {}, {"--help", "5", "-"});
     EXPECT_EQ(result.exit_status, 0) << result.describe();
     EXPECT_EQ(result.out,
               completed_run(GetParam(), both_prompts, {10, 4, 21, 2, 1, 41, 42}));

@@ -1,6 +1,8 @@
 #include "process.hpp"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -102,6 +104,8 @@ run_result run_program(const std::vector<std::string>& command, std::string_view
     if (input.empty()) {
         close_if_open(in.write);
     }
+    int status = 0;
+    bool reaped = false;
     while (in.write >= 0 || out.read >= 0 || err.read >= 0) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
@@ -109,14 +113,25 @@ run_result run_program(const std::vector<std::string>& command, std::string_view
             result.timed_out = true;
             break;
         }
+        // Once the program has ended, all that it wrote is in the pipes: read that and
+        // stop, rather than wait for processes that it started and that hold the pipes
+        // open (Wine's server does).
+        if (!reaped && waitpid(child, &status, WNOHANG) == child) {
+            reaped = true;
+        }
         std::array<pollfd, 3> watched{{{in.write, POLLOUT, 0},
                                        {out.read, POLLIN, 0},
                                        {err.read, POLLIN, 0}}};
-        if (poll(watched.data(), watched.size(), static_cast<int>(left.count())) < 0) {
+        const int wait_ms = reaped ? 0 : static_cast<int>(std::min<std::int64_t>(left.count(), 20));
+        const int ready = poll(watched.data(), watched.size(), wait_ms);
+        if (ready < 0) {
             if (errno == EINTR) {
                 continue;
             }
             throw std::runtime_error("poll failed");
+        }
+        if (ready == 0 && reaped) {
+            break;
         }
         if (watched[0].revents != 0) {
             const ssize_t n = write(in.write, input.data() + written, input.size() - written);
@@ -152,8 +167,7 @@ run_result run_program(const std::vector<std::string>& command, std::string_view
     close_if_open(out.read);
     close_if_open(err.read);
 
-    int status = 0;
-    while (!result.timed_out && waitpid(child, &status, WNOHANG) == 0) {
+    while (!result.timed_out && !reaped && waitpid(child, &status, WNOHANG) == 0) {
         if (std::chrono::steady_clock::now() >= deadline) {
             result.timed_out = true;
         } else {

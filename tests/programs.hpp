@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <chrono>
 #include <cstdint>
 #include <initializer_list>
 #include <ostream>
@@ -7,24 +10,25 @@
 #include <string_view>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "process.hpp"
 
 // The builds of the two programs that the tests run, and what a run of them should write.
 
 struct build_target {
     std::string name;                   // names the test instances: "linux", "windows"
+    std::string skip_reason;            // why this build cannot be tested here, if it cannot
     std::vector<std::string> launcher;  // what starts a program of this build, if anything
     std::string arithpair;
     std::string squareloops;
     std::string line_end;    // how a text stream of the platform ends a line
     std::string pause_text;  // what the closing pause writes when standard input is not a console
+    bool sigpipe = true;     // whether a reader that leaves early ends the program by a signal
     bool huge_nests = false; // whether this build answers nests of up to 2^62 passes at once
+    std::chrono::milliseconds deadline{10'000};  // for one run of a program
 };
 
-// Every build that this test binary knows of: the native one, and the Windows one when it
-// was built and can be run here.
+// Every build that the tests know of: the native one, and the Windows one, which is
+// skipped with its reason where it was not built or cannot be run.
 [[nodiscard]] std::vector<build_target> build_targets();
 
 // The command line that starts `program` of the build, with `arguments` after it.
@@ -33,8 +37,6 @@ struct build_target {
                                                    std::initializer_list<std::string> arguments = {});
 
 // Result lines as the build's text stream writes them.
-[[nodiscard]] std::string lines(const build_target& target,
-                                std::initializer_list<std::int64_t> values);
 [[nodiscard]] std::string lines(const build_target& target, const std::vector<std::int64_t>& values);
 
 // The whole standard output of a completed run: both prompts, the result lines, and what
@@ -53,3 +55,33 @@ inline void PrintTo(const build_target& target, std::ostream* out)
 {
     return instance.param.name;
 }
+
+// A test run against each build in turn.
+class program_test : public testing::TestWithParam<build_target> {
+protected:
+    void SetUp() override
+    {
+        if (!GetParam().skip_reason.empty()) {
+            GTEST_SKIP() << GetParam().skip_reason;
+        }
+    }
+
+    [[nodiscard]] run_result run(const std::string& program, std::string_view input,
+                                 run_options options = {},
+                                 std::initializer_list<std::string> arguments = {}) const
+    {
+        options.deadline = GetParam().deadline;
+        return run_program(command_for(GetParam(), program, arguments), input, options);
+    }
+
+    // A line of standard error as the build writes it.
+    [[nodiscard]] std::string message(std::string_view text) const
+    {
+        return std::string{text} + GetParam().line_end;
+    }
+
+    [[nodiscard]] std::string lines(const std::vector<std::int64_t>& values) const
+    {
+        return ::lines(GetParam(), values);
+    }
+};

@@ -18,14 +18,13 @@ struct loops_case {
     std::vector<std::int64_t> lines;
 };
 
-class squareloops_run : public testing::TestWithParam<build_target> {
+class squareloops_run : public program_test {
 protected:
     void expect_runs(const std::vector<loops_case>& cases) const
     {
         for (const loops_case& c : cases) {
             SCOPED_TRACE("input: " + c.input);
-            const run_result result =
-                run_program(command_for(GetParam(), "squareloops"), c.input);
+            const run_result result = run("squareloops", c.input);
             EXPECT_EQ(result.exit_status, 0) << result.describe();
             EXPECT_EQ(result.out, completed_run(GetParam(), both_prompts, c.lines))
                 << result.describe();
