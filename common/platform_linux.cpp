@@ -1,5 +1,6 @@
 #include "platform.hpp"
 
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -17,9 +18,9 @@ namespace {
 void wait_for_key_or_signal(const sigset_t& stopping) noexcept
 {
     const int signals = signalfd(-1, &stopping, SFD_CLOEXEC);
-    pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {signals, POLLIN, 0}};
+    std::array<pollfd, 2> watched{{{STDIN_FILENO, POLLIN, 0}, {signals, POLLIN, 0}}};
     const nfds_t count = signals >= 0 ? 2 : 1;
-    while (poll(watched, count, -1) < 0) {
+    while (poll(watched.data(), count, -1) < 0) {
         // Only an interruption brings poll back early; any other failure ends the wait.
         if (errno != EINTR) {
             break;

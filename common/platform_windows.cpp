@@ -11,7 +11,8 @@ int write_error_number() noexcept
     // process is on the other end of the pipe", which the C runtime reports as EINVAL; it
     // is the broken pipe that it is on Linux.
     const DWORD cause = GetLastError();
-    if (errno == EINVAL && (cause == ERROR_NO_DATA || cause == ERROR_PIPE_NOT_CONNECTED || cause == ERROR_BROKEN_PIPE)) {
+    if (errno == EINVAL && (cause == ERROR_NO_DATA || cause == ERROR_PIPE_NOT_CONNECTED ||
+                            cause == ERROR_BROKEN_PIPE)) {
         return EPIPE;
     }
     return errno;
@@ -21,5 +22,6 @@ void run_platform_pause() noexcept
 {
     // The command interpreter prints its own message and waits for a key; whether it
     // could be run at all is of no consequence to the run.
-    static_cast<void>(std::system("pause"));
+    static_cast<void>(
+        std::system("pause"));  // NOLINT(cert-env33-c): the pause is the interpreter's
 }

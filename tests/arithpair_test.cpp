@@ -68,12 +68,10 @@ TEST_P(arithpair_run, ignores_its_arguments)
 {
     const run_result result = run("arithpair", "7 3", {}, {"--help", "5", "-"});
     EXPECT_EQ(result.exit_status, 0) << result.describe();
-    EXPECT_EQ(result.out,
-              completed_run(GetParam(), both_prompts, {10, 4, 21, 2, 1, 41, 42}));
+    EXPECT_EQ(result.out, completed_run(GetParam(), both_prompts, {10, 4, 21, 2, 1, 41, 42}));
     EXPECT_EQ(result.err, "");
 }
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(builds, arithpair_run, testing::ValuesIn(build_targets()),
-                         build_name);
+INSTANTIATE_TEST_SUITE_P(builds, arithpair_run, testing::ValuesIn(build_targets()), build_name);

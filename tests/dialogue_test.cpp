@@ -25,7 +25,7 @@ TEST_P(dialogue_run, reads_numbers_as_the_d_conversion_does)
         " \t\n\n\v\f+7\r\n\r\n\t3\n",   // every kind of white space, and a plus sign
         "000000000000000000007 +0003",  // leading zeros
         "7 3 and the rest is never read",
-        "7\n3x",                        // the characters after the second number stay unread
+        "7\n3x",  // the characters after the second number stay unread
     };
     for (const std::string& input : inputs) {
         SCOPED_TRACE("input: " + visible(input));
@@ -41,8 +41,8 @@ TEST_P(dialogue_run, reads_the_extremes_of_the_range)
     const run_result result = run("arithpair", "-2147483648 2147483647");
     EXPECT_EQ(result.exit_status, 0) << result.describe();
     // The difference -4294967295 wraps to 1; the sum -1 divided by 10 is 0.
-    EXPECT_EQ(result.out, completed_run(GetParam(), both_prompts,
-                                        {-1, 1, -2147483648, -1, -1, 10, 10}));
+    EXPECT_EQ(result.out,
+              completed_run(GetParam(), both_prompts, {-1, 1, -2147483648, -1, -1, 10, 10}));
 }
 
 struct failed_read_case {
@@ -62,8 +62,7 @@ TEST_P(dialogue_run, a_read_without_a_number_stops_the_run_before_any_result)
         {"7", both_prompts, "arithpair: the second number is missing: the input has ended"},
         // The letters after the first number stay unread and meet the second read.
         {"7abc\n3\n", both_prompts, "arithpair: the second number is not a whole number"},
-        {"7 .5", both_prompts,
-         "arithpair: the second number is not a whole number"},
+        {"7 .5", both_prompts, "arithpair: the second number is not a whole number"},
         {"2147483648 1", first_prompt,
          "arithpair: the first number is out of range (-2147483648 to 2147483647)"},
         {"99999999999999999999999999999 1", first_prompt,
@@ -142,5 +141,4 @@ TEST_P(dialogue_run, a_reader_that_leaves_early_ends_a_long_listing)
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(builds, dialogue_run, testing::ValuesIn(build_targets()),
-                         build_name);
+INSTANTIATE_TEST_SUITE_P(builds, dialogue_run, testing::ValuesIn(build_targets()), build_name);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -74,6 +74,7 @@ run_result run_program(const std::vector<std::string>& command, std::string_view
     // The runner itself must survive a program that leaves its input unread.
     signal(SIGPIPE, SIG_IGN);
     std::vector<char*> argv;
+    argv.reserve(command.size() + 1);
     for (const std::string& word : command) {
         argv.push_back(const_cast<char*>(word.c_str()));
     }
@@ -119,9 +120,8 @@ run_result run_program(const std::vector<std::string>& command, std::string_view
         if (!reaped && waitpid(child, &status, WNOHANG) == child) {
             reaped = true;
         }
-        std::array<pollfd, 3> watched{{{in.write, POLLOUT, 0},
-                                       {out.read, POLLIN, 0},
-                                       {err.read, POLLIN, 0}}};
+        std::array<pollfd, 3> watched{
+            {{in.write, POLLOUT, 0}, {out.read, POLLIN, 0}, {err.read, POLLIN, 0}}};
         const int wait_ms = reaped ? 0 : static_cast<int>(std::min<std::int64_t>(left.count(), 20));
         const int ready = poll(watched.data(), watched.size(), wait_ms);
         if (ready < 0) {
@@ -143,8 +143,8 @@ run_result run_program(const std::vector<std::string>& command, std::string_view
             }
         }
         std::array<char, 65536> chunk{};
-        for (auto [fd, text, index] : {std::tuple{&out.read, &result.out, 1U},
-                                       std::tuple{&err.read, &result.err, 2U}}) {
+        for (auto [fd, text, index] :
+             {std::tuple{&out.read, &result.out, 1U}, std::tuple{&err.read, &result.err, 2U}}) {
             if (watched[index].revents == 0) {
                 continue;
             }

@@ -33,7 +33,7 @@ struct run_options {
 struct run_result {
     std::string out;
     std::string err;
-    bool timed_out = false;  // killed at its deadline or at the output limit
+    bool timed_out = false;          // killed at its deadline or at the output limit
     std::optional<int> exit_status;  // set when the program exited
     std::optional<int> signal;       // set when a signal ended it
 

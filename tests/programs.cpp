@@ -15,17 +15,18 @@ std::vector<build_target> build_targets()
     // The Windows programs run under Wine, in a prefix of their own under the build tree.
     // Their pause is the command interpreter's: Wine's writes its message without a line
     // end when standard input is not a console. Windows has no SIGPIPE.
-    targets.push_back({.name = "windows",
-                       .skip_reason = WINDOWS_SKIP_REASON,
-                       .launcher = {"/usr/bin/env", "WINEPREFIX=" WINE_PREFIX, "WINEDEBUG=-all",
-                                    "WINEDLLOVERRIDES=mscoree,mshtml=", WINE_LOADER},
-                       .arithpair = WINDOWS_ARITHPAIR,
-                       .squareloops = WINDOWS_SQUARELOOPS,
-                       .line_end = "\r\n",
-                       .pause_text = "Press any key to continue... ",
-                       .sigpipe = false,
-                       .huge_nests = true,
-                       .deadline = std::chrono::seconds(60)});
+    targets.push_back(
+        {.name = "windows",
+         .skip_reason = WINDOWS_SKIP_REASON,
+         .launcher = {"/usr/bin/env", std::string{"WINEPREFIX="} + WINE_PREFIX, "WINEDEBUG=-all",
+                      "WINEDLLOVERRIDES=mscoree,mshtml=", WINE_LOADER},
+         .arithpair = WINDOWS_ARITHPAIR,
+         .squareloops = WINDOWS_SQUARELOOPS,
+         .line_end = "\r\n",
+         .pause_text = "Press any key to continue... ",
+         .sigpipe = false,
+         .huge_nests = true,
+         .deadline = std::chrono::seconds(60)});
     return targets;
 }
 

@@ -20,10 +20,10 @@ struct build_target {
     std::vector<std::string> launcher;  // what starts a program of this build, if anything
     std::string arithpair;
     std::string squareloops;
-    std::string line_end;    // how a text stream of the platform ends a line
-    std::string pause_text;  // what the closing pause writes when standard input is not a console
-    bool sigpipe = true;     // whether a reader that leaves early ends the program by a signal
-    bool huge_nests = false; // whether this build answers nests of up to 2^62 passes at once
+    std::string line_end;     // how a text stream of the platform ends a line
+    std::string pause_text;   // what the closing pause writes when standard input is not a console
+    bool sigpipe = true;      // whether a reader that leaves early ends the program by a signal
+    bool huge_nests = false;  // whether this build answers nests of up to 2^62 passes at once
     std::chrono::milliseconds deadline{10'000};  // for one run of a program
 };
 
@@ -32,12 +32,13 @@ struct build_target {
 [[nodiscard]] std::vector<build_target> build_targets();
 
 // The command line that starts `program` of the build, with `arguments` after it.
-[[nodiscard]] std::vector<std::string> command_for(const build_target& target,
-                                                   const std::string& program,
-                                                   std::initializer_list<std::string> arguments = {});
+[[nodiscard]] std::vector<std::string>
+command_for(const build_target& target, const std::string& program,
+            std::initializer_list<std::string> arguments = {});
 
 // Result lines as the build's text stream writes them.
-[[nodiscard]] std::string lines(const build_target& target, const std::vector<std::int64_t>& values);
+[[nodiscard]] std::string lines(const build_target& target,
+                                const std::vector<std::int64_t>& values);
 
 // The whole standard output of a completed run: both prompts, the result lines, and what
 // the closing pause writes.

@@ -92,5 +92,4 @@ TEST_P(squareloops_run, loops_bounded_by_2147483647_end_after_their_last_pass)
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(builds, squareloops_run, testing::ValuesIn(build_targets()),
-                         build_name);
+INSTANTIATE_TEST_SUITE_P(builds, squareloops_run, testing::ValuesIn(build_targets()), build_name);

@@ -17,6 +17,7 @@
 terminal_session::terminal_session(const std::vector<std::string>& command)
 {
     std::vector<char*> argv;
+    argv.reserve(command.size() + 1);
     for (const std::string& word : command) {
         argv.push_back(const_cast<char*>(word.c_str()));
     }

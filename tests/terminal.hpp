@@ -26,8 +26,8 @@ public:
     void type(std::string_view keys);
     // Waits for the program to end; the status as waitpid gives it, or nothing at the
     // deadline.
-    [[nodiscard]] std::optional<int> wait_for_exit(
-        std::chrono::milliseconds deadline = std::chrono::seconds(10));
+    [[nodiscard]] std::optional<int>
+    wait_for_exit(std::chrono::milliseconds deadline = std::chrono::seconds(10));
     [[nodiscard]] bool running();
     void send_signal(int number) const;
     [[nodiscard]] termios attributes() const;
