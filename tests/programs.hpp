@@ -57,6 +57,12 @@ inline void PrintTo(const build_target& target, std::ostream* out)
     return instance.param.name;
 }
 
+// A run that should complete: its input, and the result lines that it should write.
+struct completed_case {
+    std::string input;
+    std::vector<std::int64_t> lines;
+};
+
 // A test run against each build in turn.
 class program_test : public testing::TestWithParam<build_target> {
 protected:
@@ -73,6 +79,20 @@ protected:
     {
         options.deadline = GetParam().deadline;
         return run_program(command_for(GetParam(), program, arguments), input, options);
+    }
+
+    // Runs `program` once for each case and expects a completed run: status 0, the prompts,
+    // the case's result lines and the pause on standard output, nothing on standard error.
+    void expect_completed_runs(const std::string& program, std::string_view prompts,
+                               const std::vector<completed_case>& cases) const
+    {
+        for (const completed_case& c : cases) {
+            SCOPED_TRACE(program + " with input: " + visible(c.input));
+            const run_result result = run(program, c.input);
+            EXPECT_EQ(result.exit_status, 0) << result.describe();
+            EXPECT_EQ(result.out, completed_run(GetParam(), prompts, c.lines)) << result.describe();
+            EXPECT_EQ(result.err, "") << result.describe();
+        }
     }
 
     // A line of standard error as the build writes it.

@@ -12,24 +12,12 @@ namespace {
 
 constexpr std::string_view both_prompts = "Enter AAAAAAAAAAAA:Enter BBBBBBBBBBBB:";
 
-struct loops_case {
-    std::string input;
-    // the squares of both listings, then pretest_count and posttest_count
-    std::vector<std::int64_t> lines;
-};
-
+// Each case's lines: the squares of both listings, then pretest_count and posttest_count.
 class squareloops_run : public program_test {
 protected:
-    void expect_runs(const std::vector<loops_case>& cases) const
+    void expect_runs(const std::vector<completed_case>& cases) const
     {
-        for (const loops_case& c : cases) {
-            SCOPED_TRACE("input: " + c.input);
-            const run_result result = run("squareloops", c.input);
-            EXPECT_EQ(result.exit_status, 0) << result.describe();
-            EXPECT_EQ(result.out, completed_run(GetParam(), both_prompts, c.lines))
-                << result.describe();
-            EXPECT_EQ(result.err, "") << result.describe();
-        }
+        expect_completed_runs("squareloops", both_prompts, cases);
     }
 };
 
