@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "programs.hpp"
@@ -78,6 +79,27 @@ TEST_P(dialogue_run, a_read_without_a_number_stops_the_run_before_any_result)
         EXPECT_EQ(result.exit_status, 1) << result.describe();
         EXPECT_EQ(result.out, std::string{c.prompts} + GetParam().pause_text);
         EXPECT_EQ(result.err, message(c.message));
+    }
+}
+
+TEST_P(dialogue_run, a_failed_read_of_standard_input_is_reported)
+{
+    if (!GetParam().launcher.empty()) {
+        GTEST_SKIP() << "a closed standard input and a directory as standard input reach a "
+                        "program under Wine as Wine's own errors";
+    }
+    const std::vector<std::pair<input_kind, std::string>> cases = {
+        {input_kind::closed, "arithpair: read error: Bad file descriptor"},
+        {input_kind::directory, "arithpair: read error: Is a directory"},
+    };
+    for (const auto& [input, text] : cases) {
+        SCOPED_TRACE(text);
+        run_options options;
+        options.input = input;
+        const run_result result = run("arithpair", "", options);
+        EXPECT_EQ(result.exit_status, 1) << result.describe();
+        EXPECT_EQ(result.out, std::string{first_prompt} + GetParam().pause_text);
+        EXPECT_EQ(result.err, message(text));
     }
 }
 

@@ -47,7 +47,19 @@ void close_if_open(int& fd)
 {
     setpgid(0, 0);
     signal(SIGPIPE, options.ignore_sigpipe ? SIG_IGN : SIG_DFL);
-    dup2(in.read, STDIN_FILENO);
+    switch (options.input) {
+    case input_kind::pipe:
+        dup2(in.read, STDIN_FILENO);
+        break;
+    case input_kind::directory: {
+        const int root = open("/", O_RDONLY | O_DIRECTORY);
+        dup2(root, STDIN_FILENO);
+        break;
+    }
+    case input_kind::closed:
+        close(STDIN_FILENO);
+        break;
+    }
     dup2(err.write, STDERR_FILENO);
     switch (options.output) {
     case output_kind::pipe:

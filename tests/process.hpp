@@ -11,6 +11,12 @@
 // standard input, closes that, and collects standard output, standard error and how the
 // program ended. A program that outlives its deadline is killed and reported as such.
 
+enum class input_kind {
+    pipe,       // a pipe that the runner feeds
+    directory,  // the root directory: every read fails with "Is a directory"
+    closed,     // no standard input at all
+};
+
 enum class output_kind {
     pipe,      // a pipe that the runner reads
     dev_full,  // /dev/full: every write fails with "No space left on device"
@@ -19,6 +25,7 @@ enum class output_kind {
 
 struct run_options {
     std::chrono::milliseconds deadline{10'000};
+    input_kind input = input_kind::pipe;
     output_kind output = output_kind::pipe;
     // Let the program's SIGPIPE be ignored, so that a write to a pipe whose reader has
     // gone fails with EPIPE instead of killing it.
