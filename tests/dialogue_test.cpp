@@ -37,6 +37,22 @@ TEST_P(dialogue_run, reads_numbers_as_the_d_conversion_does)
     }
 }
 
+TEST_P(dialogue_run, each_prompt_reaches_a_pipe_before_its_read_waits)
+{
+    // A program that drives the dialogue through pipes answers each prompt once it sees it.
+    run_options options;
+    options.replies = {{"Enter aaaaaaaaaaaa:", "7\n"}, {"Enter bbbbbbbbbbbb:", "3\n"}};
+    const run_result result = run("arithpair", "", options);
+    EXPECT_EQ(result.exit_status, 0) << result.describe();
+    EXPECT_EQ(result.out, completed_run(GetParam(), both_prompts, {10, 4, 21, 2, 1, 41, 42}));
+
+    options.replies = {{"Enter AAAAAAAAAAAA:", "2\n"}, {"Enter BBBBBBBBBBBB:", "4\n"}};
+    const run_result listing = run("squareloops", "", options);
+    EXPECT_EQ(listing.exit_status, 0) << listing.describe();
+    EXPECT_EQ(listing.out, completed_run(GetParam(), "Enter AAAAAAAAAAAA:Enter BBBBBBBBBBBB:",
+                                         {4, 9, 16, 8, 8}));
+}
+
 TEST_P(dialogue_run, reads_the_extremes_of_the_range)
 {
     const run_result result = run("arithpair", "-2147483648 2147483647");

@@ -113,8 +113,11 @@ run_result run_program(const std::vector<std::string>& command, std::string_view
 
     run_result result;
     const auto deadline = std::chrono::steady_clock::now() + options.deadline;
+    std::string to_send{input};
     std::size_t written = 0;
-    if (input.empty()) {
+    std::size_t replied = 0;
+    std::size_t heard = 0;  // how much of standard output the replies have waited for
+    if (to_send.empty() && options.replies.empty()) {
         close_if_open(in.write);
     }
     int status = 0;
@@ -132,8 +135,9 @@ run_result run_program(const std::vector<std::string>& command, std::string_view
         if (!reaped && waitpid(child, &status, WNOHANG) == child) {
             reaped = true;
         }
+        const int sending = written < to_send.size() ? in.write : -1;
         std::array<pollfd, 3> watched{
-            {{in.write, POLLOUT, 0}, {out.read, POLLIN, 0}, {err.read, POLLIN, 0}}};
+            {{sending, POLLOUT, 0}, {out.read, POLLIN, 0}, {err.read, POLLIN, 0}}};
         const int wait_ms = reaped ? 0 : static_cast<int>(std::min<std::int64_t>(left.count(), 20));
         const int ready = poll(watched.data(), watched.size(), wait_ms);
         if (ready < 0) {
@@ -146,11 +150,11 @@ run_result run_program(const std::vector<std::string>& command, std::string_view
             break;
         }
         if (watched[0].revents != 0) {
-            const ssize_t n = write(in.write, input.data() + written, input.size() - written);
+            const ssize_t n = write(in.write, to_send.data() + written, to_send.size() - written);
             if (n > 0) {
                 written += static_cast<std::size_t>(n);
             }
-            if (n < 0 || written == input.size()) {
+            if (n < 0 || (written == to_send.size() && replied == options.replies.size())) {
                 close_if_open(in.write);
             }
         }
@@ -166,6 +170,16 @@ run_result run_program(const std::vector<std::string>& command, std::string_view
             } else {
                 text->append(chunk.data(), static_cast<std::size_t>(n));
             }
+        }
+        while (replied < options.replies.size()) {
+            const auto& [awaited, reply] = options.replies[replied];
+            const std::size_t found = result.out.find(awaited, heard);
+            if (found == std::string::npos) {
+                break;
+            }
+            heard = found + awaited.size();
+            to_send += reply;
+            ++replied;
         }
         if (options.read_at_most && result.out.size() >= *options.read_at_most) {
             close_if_open(out.read);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Runs a program to its end with pipes for all three standard streams: feeds it its
@@ -30,6 +31,9 @@ struct run_options {
     // Let the program's SIGPIPE be ignored, so that a write to a pipe whose reader has
     // gone fails with EPIPE instead of killing it.
     bool ignore_sigpipe = false;
+    // A conversation: each reply is typed only once standard output has shown its text,
+    // after the input and the replies before it; standard input closes after the last.
+    std::vector<std::pair<std::string, std::string>> replies;
     // An early-leaving reader: closes its end of standard output after this many bytes.
     std::optional<std::size_t> read_at_most;
     // A program that writes more than this is stopped as if at its deadline, so that a
