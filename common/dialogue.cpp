@@ -136,14 +136,15 @@ void prompt_int(std::string_view program, std::string_view which, std::string_vi
 
 void print_int_line(std::string_view program, std::int32_t value)
 {
-    // The magnitude is worked out in a wider type, so that -2147483648 is exact. Digits
-    // are rendered two at a time from the end of the line, most significant first.
+    // The magnitude is worked out in a wider type, so that -2147483648 is exact; at most
+    // 2147483648, it then fits the unsigned 32-bit type, whose division is the cheaper.
+    // Digits are rendered two at a time from the end of the line, most significant first.
     constexpr std::string_view digit_pairs =
         "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
         "8081828384858687888990919293949596979899";
     const std::int64_t wide = value;
-    auto magnitude = static_cast<std::uint64_t>(wide < 0 ? -wide : wide);
+    auto magnitude = static_cast<std::uint32_t>(wide < 0 ? -wide : wide);
 
     std::array<char, 12> line{};  // "-2147483648\n" is the longest line
     std::size_t start = line.size();
