@@ -76,17 +76,23 @@ void leave_unread(int c) noexcept
     return read_outcome::number;
 }
 
-[[noreturn]] void stop_with_error(std::string_view program, std::string_view what, int error)
+// "what: the error's description", as in "write error: No space left on device".
+[[nodiscard]] std::string with_cause(std::string_view what, int error)
 {
     std::string message{what};
     message += ": ";
     message += std::strerror(error);
-    stop_run(program, message);
+    return message;
+}
+
+[[nodiscard]] std::string write_error_message()
+{
+    return with_cause("write error", write_error_number());
 }
 
 [[noreturn]] void stop_with_write_error(std::string_view program)
 {
-    stop_with_error(program, "write error", write_error_number());
+    stop_run(program, write_error_message());
 }
 
 // Writes "program: what" as one line on standard error.
@@ -130,7 +136,7 @@ void prompt_int(std::string_view program, std::string_view which, std::string_vi
     case read_outcome::end_of_input:
         stop_run(program, number + " is missing: the input has ended");
     case read_outcome::read_error:
-        stop_with_error(program, "read error", errno);
+        stop_run(program, with_cause("read error", errno));
     }
 }
 
@@ -186,7 +192,7 @@ int end_run(std::string_view program)
     pause_console();
     // The pause may have written to standard output too.
     if (!flush_standard_output()) {
-        report(program, std::string{"write error: "} + std::strerror(write_error_number()));
+        report(program, write_error_message());
         return EXIT_FAILURE;
     }
     return EXIT_SUCCESS;
