@@ -85,12 +85,7 @@ run_result run_program(const std::vector<std::string>& command, std::string_view
 {
     // The runner itself must survive a program that leaves its input unread.
     signal(SIGPIPE, SIG_IGN);
-    std::vector<char*> argv;
-    argv.reserve(command.size() + 1);
-    for (const std::string& word : command) {
-        argv.push_back(const_cast<char*>(word.c_str()));
-    }
-    argv.push_back(nullptr);
+    const std::vector<char*> argv = argument_vector(command);
 
     pipe_ends in = make_pipe();
     pipe_ends out = make_pipe();
@@ -210,6 +205,17 @@ run_result run_program(const std::vector<std::string>& command, std::string_view
         result.signal = WTERMSIG(status);
     }
     return result;
+}
+
+std::vector<char*> argument_vector(const std::vector<std::string>& command)
+{
+    std::vector<char*> argv;
+    argv.reserve(command.size() + 1);
+    for (const std::string& word : command) {
+        argv.push_back(const_cast<char*>(word.c_str()));
+    }
+    argv.push_back(nullptr);
+    return argv;
 }
 
 std::string visible(std::string_view text)

@@ -55,5 +55,9 @@ struct run_result {
 [[nodiscard]] run_result run_program(const std::vector<std::string>& command,
                                      std::string_view input, const run_options& options = {});
 
+// The argument vector that exec takes for `command`: a pointer to each word, then null.
+// It points into `command`, which must outlive it.
+[[nodiscard]] std::vector<char*> argument_vector(const std::vector<std::string>& command);
+
 // Control characters made visible, for messages about terminal and stream contents.
 [[nodiscard]] std::string visible(std::string_view text);

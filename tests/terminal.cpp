@@ -16,12 +16,7 @@
 
 terminal_session::terminal_session(const std::vector<std::string>& command)
 {
-    std::vector<char*> argv;
-    argv.reserve(command.size() + 1);
-    for (const std::string& word : command) {
-        argv.push_back(const_cast<char*>(word.c_str()));
-    }
-    argv.push_back(nullptr);
+    const std::vector<char*> argv = argument_vector(command);
     std::array<char*, 4> environment{const_cast<char*>("TERM=dumb"), const_cast<char*>("LANG=C"),
                                      const_cast<char*>("PATH=/usr/bin:/bin"), nullptr};
     // What the test has buffered must not be written twice, by parent and child.
