@@ -19,22 +19,19 @@ class dialogue_run : public program_test {};
 
 TEST_P(dialogue_run, reads_numbers_as_the_d_conversion_does)
 {
-    const std::vector<std::string> inputs = {
-        "7\n3\n",
-        "7 3",                          // both on one line, no line end at all
-        "7\r\n3\r\n",                   // a file edited on Windows
-        " \t\n\n\v\f+7\r\n\r\n\t3\n",   // every kind of white space, and a plus sign
-        "000000000000000000007 +0003",  // leading zeros
-        "7 3 and the rest is never read",
-        "7\n3x",  // the characters after the second number stay unread
-    };
-    for (const std::string& input : inputs) {
-        SCOPED_TRACE("input: " + visible(input));
-        const run_result result = run("arithpair", input);
-        EXPECT_EQ(result.exit_status, 0) << result.describe();
-        EXPECT_EQ(result.out, completed_run(GetParam(), both_prompts, {10, 4, 21, 2, 1, 41, 42}));
-        EXPECT_EQ(result.err, "");
-    }
+    const std::vector<std::int64_t> report = {10, 4, 21, 2, 1, 41, 42};
+    expect_completed_runs("arithpair", both_prompts,
+                          {
+                              {"7\n3\n", report},
+                              {"7 3", report},         // both on one line, no line end at all
+                              {"7\r\n3\r\n", report},  // a file edited on Windows
+                              // every kind of white space, and a plus sign
+                              {" \t\n\n\v\f+7\r\n\r\n\t3\n", report},
+                              {"000000000000000000007 +0003", report},  // leading zeros
+                              {"7 3 and the rest is never read", report},
+                              // the characters after the second number stay unread
+                              {"7\n3x", report},
+                          });
 }
 
 TEST_P(dialogue_run, each_prompt_reaches_a_pipe_before_its_read_waits)
@@ -55,11 +52,9 @@ TEST_P(dialogue_run, each_prompt_reaches_a_pipe_before_its_read_waits)
 
 TEST_P(dialogue_run, reads_the_extremes_of_the_range)
 {
-    const run_result result = run("arithpair", "-2147483648 2147483647");
-    EXPECT_EQ(result.exit_status, 0) << result.describe();
     // The difference -4294967295 wraps to 1; the sum -1 divided by 10 is 0.
-    EXPECT_EQ(result.out,
-              completed_run(GetParam(), both_prompts, {-1, 1, -2147483648, -1, -1, 10, 10}));
+    expect_completed_runs("arithpair", both_prompts,
+                          {{"-2147483648 2147483647", {-1, 1, -2147483648, -1, -1, 10, 10}}});
 }
 
 struct failed_read_case {
