@@ -36,6 +36,8 @@ int main()
     // Pretest nest: each level tests before each pass, outer against A, inner against B.
     std::int32_t tally = 0;
     std::int32_t outer = 0;
+    // Both nests share the inner counter, which each outer pass sets before it counts.
+    // cppcheck-suppress unreadVariable
     std::int32_t inner = 0;
     for (outer = 0; outer < A; outer = raised(outer)) {
         for (inner = 0; inner < B; inner = raised(inner)) {

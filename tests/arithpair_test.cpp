@@ -48,10 +48,18 @@ TEST_P(arithpair_run, reports_seven_lines_in_wrapping_arithmetic)
 
 TEST_P(arithpair_run, zero_divisor_stops_after_sum_difference_and_product)
 {
-    const run_result result = run("arithpair", "5 0\n");
-    EXPECT_EQ(result.exit_status, 1) << result.describe();
-    EXPECT_EQ(result.out, std::string{both_prompts} + lines({5, 5, 0}) + GetParam().pause_text);
-    EXPECT_EQ(result.err, message("arithpair: division by zero"));
+    const std::vector<completed_case> cases = {
+        {"5 0\n", {5, 5, 0}},
+        {"0 0\n", {0, 0, 0}},
+        {"-2147483648 0\n", {-2147483648, -2147483648, 0}},
+    };
+    for (const completed_case& c : cases) {
+        SCOPED_TRACE("input: " + visible(c.input));
+        const run_result result = run("arithpair", c.input);
+        EXPECT_EQ(result.exit_status, 1) << result.describe();
+        EXPECT_EQ(result.out, std::string{both_prompts} + lines(c.lines) + GetParam().pause_text);
+        EXPECT_EQ(result.err, message("arithpair: division by zero"));
+    }
 }
 
 TEST_P(arithpair_run, ignores_its_arguments)

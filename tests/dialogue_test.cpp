@@ -31,7 +31,11 @@ TEST_P(dialogue_run, reads_numbers_as_the_d_conversion_does)
                               {"7 3 and the rest is never read", report},
                               // the characters after the second number stay unread
                               {"7\n3x", report},
+                              // the sign that stops the first read starts the second
+                              {"7+3", report},
                           });
+    // 7 and -3: 7 / -3 truncates to -2, and (7 - -3) * 10 + (7 + -3) / 10 is 100.
+    expect_completed_runs("arithpair", both_prompts, {{"7-3", {4, 10, -21, -2, 1, 100, 100}}});
 }
 
 TEST_P(dialogue_run, each_prompt_reaches_a_pipe_before_its_read_waits)
@@ -170,6 +174,19 @@ TEST_P(dialogue_run, a_reader_that_leaves_early_ends_a_long_listing)
     const run_result reported = run("squareloops", "-2147483648 2147483646", options);
     EXPECT_EQ(reported.exit_status, 1) << reported.describe();
     EXPECT_EQ(reported.err, message("squareloops: write error: Broken pipe"));
+}
+
+TEST_P(dialogue_run, a_reader_gone_before_the_results_fails_the_run_at_its_end)
+{
+    // The reader takes both prompts and leaves before the second number is typed: the
+    // result lines, held in the stream's buffer, fail when the run ends.
+    run_options options;
+    options.replies = {{"Enter aaaaaaaaaaaa:", "7\n"}, {"Enter bbbbbbbbbbbb:", "3\n"}};
+    options.read_at_most = both_prompts.size();
+    options.ignore_sigpipe = true;
+    const run_result result = run("arithpair", "", options);
+    EXPECT_EQ(result.exit_status, 1) << result.describe();
+    EXPECT_EQ(result.err, message("arithpair: write error: Broken pipe"));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 #include <tuple>
@@ -211,9 +212,8 @@ std::vector<char*> argument_vector(const std::vector<std::string>& command)
 {
     std::vector<char*> argv;
     argv.reserve(command.size() + 1);
-    for (const std::string& word : command) {
-        argv.push_back(const_cast<char*>(word.c_str()));
-    }
+    std::transform(command.begin(), command.end(), std::back_inserter(argv),
+                   [](const std::string& word) { return const_cast<char*>(word.c_str()); });
     argv.push_back(nullptr);
     return argv;
 }

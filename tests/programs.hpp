@@ -73,9 +73,9 @@ protected:
         }
     }
 
-    [[nodiscard]] run_result run(const std::string& program, std::string_view input,
-                                 run_options options = {},
-                                 std::initializer_list<std::string> arguments = {}) const
+    [[nodiscard]] static run_result run(const std::string& program, std::string_view input,
+                                        run_options options = {},
+                                        std::initializer_list<std::string> arguments = {})
     {
         options.deadline = GetParam().deadline;
         return run_program(command_for(GetParam(), program, arguments), input, options);
@@ -83,8 +83,8 @@ protected:
 
     // Runs `program` once for each case and expects a completed run: status 0, the prompts,
     // the case's result lines and the pause on standard output, nothing on standard error.
-    void expect_completed_runs(const std::string& program, std::string_view prompts,
-                               const std::vector<completed_case>& cases) const
+    static void expect_completed_runs(const std::string& program, std::string_view prompts,
+                                      const std::vector<completed_case>& cases)
     {
         for (const completed_case& c : cases) {
             SCOPED_TRACE(program + " with input: " + visible(c.input));
@@ -96,12 +96,12 @@ protected:
     }
 
     // A line of standard error as the build writes it.
-    [[nodiscard]] std::string message(std::string_view text) const
+    [[nodiscard]] static std::string message(std::string_view text)
     {
         return std::string{text} + GetParam().line_end;
     }
 
-    [[nodiscard]] std::string lines(const std::vector<std::int64_t>& values) const
+    [[nodiscard]] static std::string lines(const std::vector<std::int64_t>& values)
     {
         return ::lines(GetParam(), values);
     }

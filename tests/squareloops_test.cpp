@@ -15,7 +15,7 @@ constexpr std::string_view both_prompts = "Enter AAAAAAAAAAAA:Enter BBBBBBBBBBBB
 // Each case's lines: the squares of both listings, then pretest_count and posttest_count.
 class squareloops_run : public program_test {
 protected:
-    void expect_runs(const std::vector<completed_case>& cases) const
+    static void expect_runs(const std::vector<completed_case>& cases)
     {
         expect_completed_runs("squareloops", both_prompts, cases);
     }

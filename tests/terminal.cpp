@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
@@ -14,8 +15,14 @@
 
 #include "process.hpp"
 
-terminal_session::terminal_session(const std::vector<std::string>& command)
+terminal_session::terminal_session(const std::vector<std::string>& command,
+                                   const terminal_redirects& redirects)
 {
+    const std::optional<std::string_view>& piped_input = redirects.piped_input;
+    std::array<int, 2> input{-1, -1};
+    if (piped_input && pipe(input.data()) != 0) {
+        throw std::runtime_error("pipe failed");
+    }
     const std::vector<char*> argv = argument_vector(command);
     std::array<char*, 4> environment{const_cast<char*>("TERM=dumb"), const_cast<char*>("LANG=C"),
                                      const_cast<char*>("PATH=/usr/bin:/bin"), nullptr};
@@ -27,8 +34,26 @@ terminal_session::terminal_session(const std::vector<std::string>& command)
     }
     if (child_ == 0) {
         signal(SIGPIPE, SIG_DFL);
+        if (piped_input) {
+            dup2(input[0], STDIN_FILENO);
+            close(input[0]);
+            close(input[1]);
+        }
+        if (redirects.output_to_null) {
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, STDOUT_FILENO);
+        }
         execve(argv[0], argv.data(), environment.data());
         _exit(127);
+    }
+    if (piped_input) {
+        close(input[0]);
+        // The input is small: the pipe's buffer takes it whole.
+        const ssize_t written = write(input[1], piped_input->data(), piped_input->size());
+        close(input[1]);
+        if (written != static_cast<ssize_t>(piped_input->size())) {
+            throw std::runtime_error("feeding the piped input failed");
+        }
     }
 }
 
@@ -75,7 +100,7 @@ bool terminal_session::expect(std::string_view text, std::chrono::milliseconds d
     }
 }
 
-void terminal_session::type(std::string_view keys)
+void terminal_session::type(std::string_view keys) const
 {
     if (write(master_, keys.data(), keys.size()) != static_cast<ssize_t>(keys.size())) {
         throw std::runtime_error("typing at the terminal failed");
@@ -92,6 +117,11 @@ std::optional<int> terminal_session::wait_for_exit(std::chrono::milliseconds dea
         if (waitpid(child_, &status, WNOHANG) == child_) {
             status_ = status;
         }
+    }
+    // What the program wrote just before it ended may still wait in the terminal.
+    for (std::size_t before = 0; status_ && before != shown_.size();) {
+        before = shown_.size();
+        read_available(std::chrono::milliseconds(0));
     }
     return status_;
 }

@@ -9,12 +9,22 @@
 #include <sys/types.h>
 #include <termios.h>
 
+// Standard streams that a shell would take away from the terminal.
+struct terminal_redirects {
+    // Standard input is a pipe that holds this and then ends, as in "printf '7 3\n' |
+    // arithpair" typed at a shell.
+    std::optional<std::string_view> piped_input;
+    // Standard output goes to /dev/null, as in "arithpair > results" typed at a shell.
+    bool output_to_null = false;
+};
+
 // A program running on a real pseudo-terminal: what it writes is read as a terminal shows
 // it (with "\r\n" line ends and the echo of what is typed), and keys are typed at it.
 // Every wait has a deadline, so that a program that hangs fails the test.
 class terminal_session {
 public:
-    explicit terminal_session(const std::vector<std::string>& command);
+    explicit terminal_session(const std::vector<std::string>& command,
+                              const terminal_redirects& redirects = {});
     ~terminal_session();
     terminal_session(const terminal_session&) = delete;
     terminal_session& operator=(const terminal_session&) = delete;
@@ -23,7 +33,7 @@ public:
     // Returns false at the deadline.
     [[nodiscard]] bool expect(std::string_view text,
                               std::chrono::milliseconds deadline = std::chrono::seconds(10));
-    void type(std::string_view keys);
+    void type(std::string_view keys) const;
     // Waits for the program to end; the status as waitpid gives it, or nothing at the
     // deadline.
     [[nodiscard]] std::optional<int>

@@ -92,6 +92,26 @@ TEST(terminal, a_signal_during_the_pause_ends_the_program_with_the_terminal_rest
     EXPECT_EQ(session.attributes().c_lflag, before.c_lflag);
 }
 
+TEST(terminal, with_input_from_a_pipe_the_results_reach_the_terminal_and_nothing_waits)
+{
+    // No user answers the prompts, so none is at the keyboard to end a pause: a script
+    // run from a terminal must not hang there.
+    terminal_session session(native("arithpair"), {.piped_input = "7 3\n"});
+    EXPECT_TRUE(exited_with(session.wait_for_exit(), 0)) << session.transcript();
+    EXPECT_EQ(session.transcript(), "the terminal showed: \"Enter aaaaaaaaaaaa:Enter bbbbbbbbbbbb:"
+                                    "10\\r\\n4\\r\\n21\\r\\n2\\r\\n1\\r\\n41\\r\\n42\\r\\n\"");
+}
+
+TEST(terminal, with_output_to_a_file_nothing_waits)
+{
+    // The prompts and results go to the file; the terminal shows only what is typed, and
+    // a pause would wait for a key with nothing on the screen to say so.
+    terminal_session session(native("arithpair"), {.output_to_null = true});
+    session.type("7 3\r");
+    EXPECT_TRUE(exited_with(session.wait_for_exit(), 0)) << session.transcript();
+    EXPECT_EQ(session.transcript(), "the terminal showed: \"7 3\\r\\n\"");
+}
+
 TEST(terminal, a_failed_read_is_reported_before_the_pause)
 {
     terminal_session session(native("arithpair"));
