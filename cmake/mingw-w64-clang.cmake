@@ -25,7 +25,12 @@ set(CMAKE_CXX_COMPILER_TARGET ${mingw_triple})
 # clang does not recognise the version folder "12-posix" by itself: name libstdc++'s headers.
 set(CMAKE_CXX_FLAGS_INIT
   "-Wno-unused-command-line-argument -nostdinc++ -isystem ${mingw_gcc_dir}/include/c++ -isystem ${mingw_gcc_dir}/include/c++/${mingw_triple} -isystem ${mingw_gcc_dir}/include/c++/backward -isystem ${mingw_root}/include")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -static -L${mingw_gcc_dir} -L${mingw_root}/lib")
+# No link time stamp in the .exe files, so that two builds give the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT
+  "-fuse-ld=lld -static -L${mingw_gcc_dir} -L${mingw_root}/lib -Wl,--no-insert-timestamp")
+# The version information of the .exe files, compiled by MinGW-w64's resource compiler.
+find_program(MINGW_WINDRES ${mingw_triple}-windres REQUIRED)
+set(CMAKE_RC_COMPILER ${MINGW_WINDRES})
 # libstdc++'s POSIX thread model needs winpthreads, after every other library.
 set(CMAKE_CXX_STANDARD_LIBRARIES "-Wl,-Bstatic -lpthread")
 
