@@ -11,11 +11,18 @@
 
 namespace {
 
-// Standard input as a source of characters for read_int.
+// Standard input as a source of characters for read_int. It remembers the last
+// character that a read took, so that the dialogue knows whether the read ended a line.
 struct standard_input {
-    [[nodiscard]] static int get() noexcept
+    int last = EOF;
+
+    [[nodiscard]] int get() noexcept
     {
-        return std::getc(stdin);
+        const int c = std::getc(stdin);
+        if (c != EOF) {
+            last = c;
+        }
+        return c;
     }
     static void unget(int c) noexcept
     {
@@ -86,6 +93,11 @@ void prompt_int(std::string_view program, std::string_view which, std::string_vi
     case read_outcome::out_of_range:
         stop_run(program, number + " is out of range (-2147483648 to 2147483647)");
     case read_outcome::end_of_input:
+        // Input that ends on the prompt's line (Ctrl-D on a terminal, or an empty pipe)
+        // leaves the cursor after the prompt; the message belongs on a line of its own.
+        if (input.last != '\n') {
+            end_prompt_line();
+        }
         stop_run(program, number + " is missing: the input has ended");
     case read_outcome::read_error:
         stop_run(program, with_cause("read error", errno));

@@ -3,6 +3,10 @@
 #include <cstddef>
 #include <cstdio>
 
+#if defined(_WIN32)
+#include <io.h>
+#endif
+
 // The platform layer behind the dialogue: what differs between Linux and Windows.
 
 // Hands `size` characters to the standard output stream, without the stream's per-call
@@ -12,8 +16,17 @@
 [[nodiscard]] inline bool write_standard_output(const char* text, std::size_t size) noexcept
 {
 #if defined(_WIN32)
-    // The C runtime that MinGW-w64 links against has no unlocked fwrite; its unlocked
-    // putc stores straight into the stream's buffer.
+    // The C runtime gives a stream on a console (or another character device) no buffer,
+    // and would hand the console one character per write: each a round trip to the
+    // console host, so a listing would be drawn character by character. There the text
+    // goes to the console in one write; the stream holds nothing that it could overtake.
+    // The C runtime keeps what _isatty answers in its table of open files.
+    const int output = _fileno(stdout);
+    if (_isatty(output) != 0) {
+        return _write(output, text, static_cast<unsigned int>(size)) == static_cast<int>(size);
+    }
+    // Elsewhere the stream has a buffer. The C runtime that MinGW-w64 links against has no
+    // unlocked fwrite; its unlocked putc stores straight into the stream's buffer.
     for (std::size_t i = 0; i < size; ++i) {
         if (_putc_nolock(text[i], stdout) == EOF) {
             return false;
@@ -24,6 +37,10 @@
     return fwrite_unlocked(text, 1, size, stdout) == size;
 #endif
 }
+
+// Ends the line of a prompt after which the input has ended, where a user sees it: when
+// standard output is a terminal or console and the input did not end the line itself.
+void end_prompt_line() noexcept;
 
 // The errno value that says why the last write to standard output failed.
 [[nodiscard]] int write_error_number() noexcept;

@@ -113,8 +113,8 @@ std::set<std::string> written_messages(const std::string& program)
         const run_result result =
             run_program(command_for(build_targets().front(), program), provoking.input, options);
         EXPECT_EQ(result.exit_status, 1) << result.describe();
-        std::istringstream lines(result.err);
-        for (std::string line; std::getline(lines, line);) {
+        std::istringstream message_lines(result.err);
+        for (std::string line; std::getline(message_lines, line);) {
             messages.insert(as_documented(line));
         }
     }

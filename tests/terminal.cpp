@@ -100,6 +100,21 @@ bool terminal_session::expect(std::string_view text, std::chrono::milliseconds d
     }
 }
 
+bool terminal_session::wait_until(const std::function<bool(std::string_view shown)>& done,
+                                  std::chrono::milliseconds deadline)
+{
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    while (!done(shown_)) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            end - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            return false;
+        }
+        read_available(std::min(left, std::chrono::milliseconds(50)));
+    }
+    return true;
+}
+
 void terminal_session::type(std::string_view keys) const
 {
     if (write(master_, keys.data(), keys.size()) != static_cast<ssize_t>(keys.size())) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,15 @@ public:
     // Returns false at the deadline.
     [[nodiscard]] bool expect(std::string_view text,
                               std::chrono::milliseconds deadline = std::chrono::seconds(10));
+    // Waits until `done` holds for all that the terminal has shown. Returns false at the
+    // deadline.
+    [[nodiscard]] bool wait_until(const std::function<bool(std::string_view shown)>& done,
+                                  std::chrono::milliseconds deadline);
+    // All the terminal has shown, as it came.
+    [[nodiscard]] std::string_view shown() const
+    {
+        return shown_;
+    }
     void type(std::string_view keys) const;
     // Waits for the program to end; the status as waitpid gives it, or nothing at the
     // deadline.

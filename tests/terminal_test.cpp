@@ -112,6 +112,35 @@ TEST(terminal, with_output_to_a_file_nothing_waits)
     EXPECT_EQ(session.transcript(), "the terminal showed: \"7 3\\r\\n\"");
 }
 
+TEST(terminal, input_ended_at_a_prompt_is_reported_on_a_line_of_its_own)
+{
+    // Ctrl-D on the prompt's line echoes nothing: the program ends the line. After an
+    // empty line, the echo of Enter has ended it already.
+    for (const std::string_view keys : {"\x04", "\r\x04"}) {
+        SCOPED_TRACE(visible(keys));
+        terminal_session session(native("arithpair"));
+        ASSERT_TRUE(session.expect("Enter aaaaaaaaaaaa:")) << session.transcript();
+        session.type(keys);
+        ASSERT_TRUE(
+            session.expect("\r\narithpair: the first number is missing: the input has ended\r\n" +
+                           std::string{pause_message}))
+            << session.transcript();
+        EXPECT_EQ(session.transcript().find("\\r\\n\\r\\n"), std::string::npos)
+            << "a blank line stands before the message; " << session.transcript();
+        session.type(" ");
+        EXPECT_TRUE(exited_with(session.wait_for_exit(), 1)) << session.transcript();
+    }
+}
+
+TEST(terminal, an_empty_pipe_at_a_prompt_is_reported_on_a_line_of_its_own)
+{
+    terminal_session session(native("squareloops"), {.piped_input = ""});
+    EXPECT_TRUE(exited_with(session.wait_for_exit(), 1)) << session.transcript();
+    EXPECT_EQ(session.transcript(),
+              "the terminal showed: \"Enter AAAAAAAAAAAA:\\r\\n"
+              "squareloops: the first number is missing: the input has ended\\r\\n\"");
+}
+
 TEST(terminal, a_failed_read_is_reported_before_the_pause)
 {
     terminal_session session(native("arithpair"));
