@@ -81,6 +81,14 @@ protected:
                    console_deadline);
     }
 
+    // Types `keys`, then waits for the closing pause; returns the screen then.
+    static std::optional<std::string> type_until_pause(terminal_session& session,
+                                                       std::string_view keys)
+    {
+        session.type(keys);
+        return wait_for_screen(session, pause_message);
+    }
+
     static std::string screen_of(const terminal_session& session)
     {
         return "the console showed:\n" + screen_text(session.shown());
@@ -109,15 +117,14 @@ TEST_F(windows_console, prompts_come_before_input_and_the_pause_waits_for_a_key)
     ASSERT_TRUE(wait_for_prompt(*session, "Enter aaaaaaaaaaaa:")) << screen_of(*session);
     EXPECT_EQ(screen_text(session->shown()), "Enter aaaaaaaaaaaa:");
 
-    session->type("7 3\r");
-    const std::optional<std::string> screen = wait_for_screen(*session, pause_message);
+    const std::optional<std::string> screen = type_until_pause(*session, "7 3\r");
     ASSERT_TRUE(screen) << screen_of(*session);
     EXPECT_EQ(*screen, "Enter aaaaaaaaaaaa:7 3\nEnter bbbbbbbbbbbb:10\n4\n21\n2\n1\n41\n42\n" +
                            std::string{pause_message});
     expect_pause_then_exit(*session, 0);
 }
 
-TEST_F(windows_console, listings_and_a_zero_divisor_are_shown_line_by_line)
+TEST_F(windows_console, runs_are_shown_line_by_line_up_to_the_pause)
 {
     struct console_case {
         std::string program;
@@ -131,30 +138,18 @@ TEST_F(windows_console, listings_and_a_zero_divisor_are_shown_line_by_line)
          0},
         {"arithpair", "5 0\r",
          "Enter aaaaaaaaaaaa:5 0\nEnter bbbbbbbbbbbb:5\n5\n0\narithpair: division by zero\n", 1},
+        {"arithpair", "seven\r",
+         "Enter aaaaaaaaaaaa:seven\narithpair: the first number is not a whole number\n", 1},
     };
     for (const console_case& c : cases) {
         SCOPED_TRACE(c.program + " with keys " + visible(c.keys));
         const auto session = start(c.program);
         ASSERT_TRUE(wait_for_prompt(*session, "Enter ")) << screen_of(*session);
-        session->type(c.keys);
-        const std::optional<std::string> screen = wait_for_screen(*session, pause_message);
+        const std::optional<std::string> screen = type_until_pause(*session, c.keys);
         ASSERT_TRUE(screen) << screen_of(*session);
         EXPECT_EQ(*screen, c.screen + std::string{pause_message});
         expect_pause_then_exit(*session, c.status);
     }
-}
-
-TEST_F(windows_console, a_bad_number_is_reported_before_the_pause)
-{
-    const auto session = start("arithpair");
-    ASSERT_TRUE(wait_for_prompt(*session, "Enter aaaaaaaaaaaa:")) << screen_of(*session);
-    session->type("seven\r");
-    const std::optional<std::string> screen = wait_for_screen(*session, pause_message);
-    ASSERT_TRUE(screen) << screen_of(*session);
-    EXPECT_EQ(*screen,
-              "Enter aaaaaaaaaaaa:seven\narithpair: the first number is not a whole number\n" +
-                  std::string{pause_message});
-    expect_pause_then_exit(*session, 1);
 }
 
 TEST_F(windows_console, input_that_ends_at_a_prompt_is_reported_on_a_line_of_its_own)
@@ -178,8 +173,7 @@ TEST_F(windows_console, each_prompt_and_result_line_reaches_the_console_in_one_w
     // would take about 900.
     const auto session = start("squareloops");
     ASSERT_TRUE(wait_for_prompt(*session, "Enter AAAAAAAAAAAA:")) << screen_of(*session);
-    session->type("1 200\r");
-    const std::optional<std::string> screen = wait_for_screen(*session, pause_message);
+    const std::optional<std::string> screen = type_until_pause(*session, "1 200\r");
     ASSERT_TRUE(screen) << screen_of(*session);
     EXPECT_TRUE(screen->ends_with("\n39601\n40000\n200\n200\n" + std::string{pause_message}))
         << *screen;
