@@ -170,7 +170,8 @@ TEST_F(windows_console, each_prompt_and_result_line_reaches_the_console_in_one_w
     // Wine's console hides the cursor while it draws what one write brought, so the
     // writes can be counted: here 2 prompts and 202 result lines, and a few for the
     // echo of the typed keys and the pause. Written a character at a time, the same text
-    // would take about 900.
+    // would take about 900. (A busy console may draw two writes at once, so only the
+    // upper bound is sure.)
     const auto session = start("squareloops");
     ASSERT_TRUE(wait_for_prompt(*session, "Enter AAAAAAAAAAAA:")) << screen_of(*session);
     const std::optional<std::string> screen = type_until_pause(*session, "1 200\r");
@@ -184,7 +185,6 @@ TEST_F(windows_console, each_prompt_and_result_line_reaches_the_console_in_one_w
          at = session->shown().find(hide_cursor, at + 1)) {
         ++writes;
     }
-    EXPECT_GE(writes, 204U);
     EXPECT_LE(writes, 204U + 16U) << "the console got more writes than lines";
     session->type("x");
     EXPECT_TRUE(exited_with(session->wait_for_exit(console_deadline), 0)) << screen_of(*session);
