@@ -95,8 +95,11 @@ void prompt_int(std::string_view program, std::string_view which, std::string_vi
     case read_outcome::end_of_input:
         // Input that ends on the prompt's line (Ctrl-D on a terminal, or an empty pipe)
         // leaves the cursor after the prompt; the message belongs on a line of its own.
-        if (input.last != '\n') {
-            end_prompt_line();
+        if (input.last != '\n' && prompt_line_left_open()) {
+            // Whether the line end arrives does not matter: the run stops here with its
+            // message on standard error and status 1 either way.
+            static_cast<void>(write_standard_output("\n", 1));
+            std::fflush(stdout);
         }
         stop_run(program, number + " is missing: the input has ended");
     case read_outcome::read_error:

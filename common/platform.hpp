@@ -38,9 +38,10 @@
 #endif
 }
 
-// Ends the line of a prompt after which the input has ended, where a user sees it: when
-// standard output is a terminal or console and the input did not end the line itself.
-void end_prompt_line() noexcept;
+// Whether input that has ended on a prompt's line, without a line end of its own, leaves
+// a user's cursor after the prompt: standard output is a terminal or console, and the
+// platform's way of ending input there has not moved the cursor to a new line.
+[[nodiscard]] bool prompt_line_left_open() noexcept;
 
 // The errno value that says why the last write to standard output failed.
 [[nodiscard]] int write_error_number() noexcept;

@@ -37,14 +37,11 @@ void wait_for_key_or_signal(const sigset_t& stopping) noexcept
 
 }  // namespace
 
-void end_prompt_line() noexcept
+bool prompt_line_left_open() noexcept
 {
     // On a terminal, Ctrl-D ends the input without echoing a line end. Pipes and files
-    // get nothing: their output stays exactly the dialogue.
-    if (isatty(STDOUT_FILENO) != 0) {
-        static_cast<void>(write_standard_output("\n", 1));
-        std::fflush(stdout);
-    }
+    // are no one's screen: their output stays exactly the dialogue.
+    return isatty(STDOUT_FILENO) != 0;
 }
 
 int write_error_number() noexcept

@@ -1,19 +1,15 @@
 #include "platform.hpp"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 
 #include <windows.h>
 
-void end_prompt_line() noexcept
+bool prompt_line_left_open() noexcept
 {
     // The console's own end of input, Ctrl-Z and Enter, has already moved the cursor to a
-    // new line; input from a pipe or a file has not. Files and pipes get nothing.
-    if (_isatty(_fileno(stdout)) != 0 && _isatty(_fileno(stdin)) == 0) {
-        static_cast<void>(write_standard_output("\n", 1));
-        std::fflush(stdout);
-    }
+    // new line; input from a pipe or a file has not. Files and pipes are no one's screen.
+    return _isatty(_fileno(stdout)) != 0 && _isatty(_fileno(stdin)) == 0;
 }
 
 int write_error_number() noexcept

@@ -15,6 +15,11 @@
 
 #include "process.hpp"
 
+bool exited_with(std::optional<int> status, int expected)
+{
+    return status && WIFEXITED(*status) && WEXITSTATUS(*status) == expected;
+}
+
 terminal_session::terminal_session(const std::vector<std::string>& command,
                                    const terminal_redirects& redirects)
 {
@@ -84,20 +89,17 @@ void terminal_session::read_available(std::chrono::milliseconds wait)
 
 bool terminal_session::expect(std::string_view text, std::chrono::milliseconds deadline)
 {
-    const auto end = std::chrono::steady_clock::now() + deadline;
-    for (;;) {
-        const std::size_t found = shown_.find(text, consumed_);
-        if (found != std::string::npos) {
-            consumed_ = found + text.size();
-            return true;
-        }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            end - std::chrono::steady_clock::now());
-        if (left.count() <= 0) {
-            return false;
-        }
-        read_available(std::min(left, std::chrono::milliseconds(50)));
+    std::size_t found = std::string_view::npos;
+    if (!wait_until(
+            [&](std::string_view shown) {
+                found = shown.find(text, consumed_);
+                return found != std::string_view::npos;
+            },
+            deadline)) {
+        return false;
     }
+    consumed_ = found + text.size();
+    return true;
 }
 
 bool terminal_session::wait_until(const std::function<bool(std::string_view shown)>& done,

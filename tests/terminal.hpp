@@ -10,6 +10,9 @@
 #include <sys/types.h>
 #include <termios.h>
 
+// Whether a status as waitpid gives it says that the program exited with `expected`.
+[[nodiscard]] bool exited_with(std::optional<int> status, int expected);
+
 // Standard streams that a shell would take away from the terminal.
 struct terminal_redirects {
     // Standard input is a pipe that holds this and then ends, as in "printf '7 3\n' |

@@ -20,11 +20,6 @@ std::vector<std::string> native(const std::string& program)
     return command_for(build_targets().front(), program);
 }
 
-bool exited_with(std::optional<int> status, int expected)
-{
-    return status && WIFEXITED(*status) && WEXITSTATUS(*status) == expected;
-}
-
 TEST(terminal, prompts_come_before_input_and_the_pause_waits_for_one_unechoed_key)
 {
     terminal_session session(native("arithpair"));

@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 
-#include <sys/wait.h>
 #include <termios.h>
 
 #include "programs.hpp"
@@ -92,11 +91,6 @@ protected:
     static std::string screen_of(const terminal_session& session)
     {
         return "the console showed:\n" + screen_text(session.shown());
-    }
-
-    static bool exited_with(std::optional<int> status, int expected)
-    {
-        return status && WIFEXITED(*status) && WEXITSTATUS(*status) == expected;
     }
 
     // Expects the program to wait in its pause: still running a while after the message,
